@@ -1,0 +1,17 @@
+#ifndef PLATFORM_PLATFORM_H
+#define PLATFORM_PLATFORM_H
+
+class SystemInfo;
+class DiskInterface;
+class ProcessRunner;
+class ProfileFiles;
+
+// Everything the program asks of the system, handed to the application object at start.
+struct Platform {
+  SystemInfo* system;
+  DiskInterface* disk;
+  ProcessRunner* processes;
+  ProfileFiles* profiles;
+};
+
+#endif
