@@ -7,6 +7,7 @@
 #include "dialog/views.h"
 #include "environment/paths.h"
 #include "environment/section_tables.h"
+#include "install/install_command.h"
 #include "platform/disk.h"
 #include "platform/message_box.h"
 #include "platform/processes.h"
@@ -223,7 +224,10 @@ void SetupDialog::OnSeparatorGuard(int list_id) {
 void SetupDialog::OnDisketteListChanged() { OnSeparatorGuard(kComboDisketteOs); }
 void SetupDialog::OnCopyListChanged() { OnSeparatorGuard(kComboCopyOs); }
 
-void SetupDialog::OnInstall() {}
+void SetupDialog::OnInstall() {
+  InstallContext context = {View(), platform_, application_->profile(), environment_, model_name_};
+  RunInstallCommand(context);
+}
 void SetupDialog::OnMakeDiskette() {}
 void SetupDialog::OnBrowse() {}
 void SetupDialog::OnCopy() {}

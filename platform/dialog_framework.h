@@ -129,6 +129,7 @@ class FrameworkDialog {
 
  public:
   struct Native;  // the platform's part
+  static Native& NativeOf(FrameworkDialog& dialog) { return *dialog.native_; }
 
  private:
   friend struct Native;

@@ -5,6 +5,7 @@ class SystemInfo;
 class DiskInterface;
 class ProcessRunner;
 class ProfileFiles;
+class Spooler;
 
 // Everything the program asks of the system, handed to the application object at start.
 struct Platform {
@@ -12,6 +13,7 @@ struct Platform {
   DiskInterface* disk;
   ProcessRunner* processes;
   ProfileFiles* profiles;
+  Spooler* spooler;
 };
 
 #endif

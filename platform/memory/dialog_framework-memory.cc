@@ -65,6 +65,10 @@ MemoryView& MemoryViewOf(FrameworkDialog& dialog) {
   return static_cast<MemoryView&>(dialog.View());
 }
 
+const std::vector<int>& BoundControls(FrameworkDialog& dialog) {
+  return FrameworkDialog::NativeOf(dialog).bound;
+}
+
 void Pump(FrameworkDialog& dialog) {
   std::vector<int>& queue = MemoryViewOf(dialog).queued_commands();
   while (!queue.empty() && !dialog.ended()) {

@@ -3,6 +3,7 @@
 
 #include <string.h>
 
+#include <functional>
 #include <vector>
 
 #include "platform/processes.h"
@@ -30,6 +31,29 @@ class MemorySystem : public SystemInfo {
     return static_cast<int>(temp_path.size()) < buffer_size ? temp_path : Text();
   }
   unsigned AnsiCodePage() override { return code_page; }
+  // Lead bytes of the double-byte code pages the program meets.
+  bool IsLeadByte(unsigned char byte) override {
+    switch (code_page) {
+      case 932:
+        return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+      case 936:
+      case 949:
+      case 950:
+        return byte >= 0x81 && byte <= 0xFE;
+      default:
+        return false;
+    }
+  }
+  // ASCII converts unit for unit; anything else becomes U+FFFD, which is all tests need.
+  int AnsiToUtf16(const char* text, uint16_t* out, int characters) override {
+    int n = static_cast<int>(strlen(text)) + 1;
+    if (n > characters) return 0;
+    for (int i = 0; i < n; ++i) {
+      unsigned char c = static_cast<unsigned char>(text[i]);
+      out[i] = c < 0x80 ? c : 0xFFFD;
+    }
+    return n;
+  }
 
   VersionReport version;
   uint16_t language = 0x0409;
@@ -40,9 +64,50 @@ class MemorySystem : public SystemInfo {
   int version_queries = 0;
 };
 
-// Records the programs started and the process exit.
+// Records the programs started and the process exit. A started driver package is played by
+// a test's function (which may write the files a package would unpack); a test can make the
+// start fail with an error number, or script the waits.
 class MemoryProcesses : public ProcessRunner {
  public:
+  // StartProgram's view of whether the program file exists; a missing one fails with 2, as
+  // CreateProcessA does.
+  std::function<bool(const char* program)> program_exists;
+  std::function<void(const char* program)> package;
+  unsigned start_error = 0;
+  // Results of successive waits; when they run out, the process has ended.
+  std::vector<WaitResult> waits;
+  std::vector<Text> programs;
+  int wait_calls = 0;
+  int closed = 0;
+
+  bool StartProgram(const char* program, Handle* process) override {
+    programs.push_back(Text(program));
+    if (start_error != 0) {
+      last_error = start_error;
+      return false;
+    }
+    if (program_exists && !program_exists(program)) {
+      last_error = 2;
+      return false;
+    }
+    if (package) package(program);
+    *process = this;
+    return true;
+  }
+  WaitResult WaitForProgram(Handle process, unsigned milliseconds) override {
+    (void)process;
+    last_wait_ms = milliseconds;
+    ++wait_calls;
+    if (waits.empty()) return kWaitEnded;
+    WaitResult result = waits.front();
+    waits.erase(waits.begin());
+    return result;
+  }
+  void CloseProgram(Handle process) override { (void)process; ++closed; }
+  unsigned LastError() override { return last_error; }
+  unsigned last_error = 0;
+  unsigned last_wait_ms = 0;
+
   struct Started {
     Text command_line;
     int show;

@@ -103,6 +103,8 @@ void Click(FrameworkDialog& dialog, int id);
 void SelectFromList(FrameworkDialog& dialog, int id, int index);
 // A key press on a control: offered to PreTranslateMessage; then the queue.
 void PressKey(FrameworkDialog& dialog, int control_id, unsigned key);
+// The control ids DoDataExchange bound, in binding order.
+const std::vector<int>& BoundControls(FrameworkDialog& dialog);
 // Runs the queued commands (close requests) until the queue is empty or the dialog has ended.
 void Pump(FrameworkDialog& dialog);
 
