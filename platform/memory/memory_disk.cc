@@ -1,5 +1,7 @@
 #include "platform/memory/memory_disk.h"
 
+#include "platform/memory/memory_system.h"
+
 #include <ctype.h>
 #include <string.h>
 
@@ -63,6 +65,18 @@ void MemoryDisk::AddFile(const char* path, const Text& bytes) {
   files_[Key(full)] = File{full, bytes};
 }
 
+void MemoryDisk::AddDirectory(const char* path) { directories_[Key(FullPath(path))] = true; }
+
+bool MemoryDisk::DirectoryExists(const Text& full_path) const {
+  std::string key = Key(full_path);
+  while (!key.empty() && key.back() == '\\') key.pop_back();
+  if (key.size() == 2 && key[1] == ':') return true;
+  if (directories_.count(key)) return true;
+  std::string prefix = key + "\\";
+  auto it = files_.lower_bound(prefix);
+  return it != files_.end() && it->first.compare(0, prefix.size(), prefix) == 0;
+}
+
 bool MemoryDisk::Exists(const char* path) { return files_.count(Key(FullPath(path))) != 0; }
 
 Text MemoryDisk::Contents(const char* path) {
@@ -115,6 +129,19 @@ bool MemoryDisk::CopyFile(const char* from, const char* to) {
   auto it = files_.find(Key(FullPath(from)));
   if (it == files_.end()) {
     last_error_ = kErrorFileNotFound;
+    return false;
+  }
+  Text target = FullPath(to);
+  size_t slash = 0;
+  for (size_t i = 0; i < target.size(); ++i) {
+    if (IsLeadByteIn(code_page, static_cast<unsigned char>(target[i]))) {
+      ++i;
+    } else if (target[i] == '\\') {
+      slash = i;
+    }
+  }
+  if (!DirectoryExists(target.Left(slash))) {
+    last_error_ = kErrorPathNotFound;
     return false;
   }
   AddFile(to, it->second.bytes);

@@ -33,6 +33,10 @@ class MemoryDisk : public DiskInterface, public ProfileStorage {
 
   // For tests.
   void AddFile(const char* path, const Text& bytes);
+  // Folders exist when made here, when a file lies in them, or as a drive's root. Copying into
+  // a folder that does not exist fails with 3, as on Windows.
+  void AddDirectory(const char* path);
+  bool DirectoryExists(const Text& full_path) const;
   bool Exists(const char* path);
   Text Contents(const char* path);
   void Remove(const char* path);
@@ -44,6 +48,9 @@ class MemoryDisk : public DiskInterface, public ProfileStorage {
   Text FullPath(const char* path) const;
   std::vector<Text> Files() const;
   int count(Operation operation) const { return counts_[operation]; }
+  // The ANSI code page paths are written in: a backslash that is the second byte of a
+  // double-byte character does not separate folders.
+  unsigned code_page = 1252;
 
  private:
   bool Failing(Operation operation);
@@ -54,6 +61,7 @@ class MemoryDisk : public DiskInterface, public ProfileStorage {
     Text bytes;
   };
   std::map<std::string, File> files_;
+  std::map<std::string, bool> directories_;
   Text current_directory_;
   unsigned drive_types_[26];
   bool has_free_space_[26];

@@ -9,6 +9,20 @@
 #include "platform/processes.h"
 #include "platform/system_info.h"
 
+// Lead bytes of the double-byte code pages the program meets (IsDBCSLeadByteEx).
+inline bool IsLeadByteIn(unsigned code_page, unsigned char byte) {
+  switch (code_page) {
+    case 932:
+      return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+    case 936:
+    case 949:
+    case 950:
+      return byte >= 0x81 && byte <= 0xFE;
+    default:
+      return false;
+  }
+}
+
 // Scripted answers to the system queries; by default an English Windows 7 on x86 running
 // C:\SETUP\Install.exe.
 class MemorySystem : public SystemInfo {
@@ -31,19 +45,7 @@ class MemorySystem : public SystemInfo {
     return static_cast<int>(temp_path.size()) < buffer_size ? temp_path : Text();
   }
   unsigned AnsiCodePage() override { return code_page; }
-  // Lead bytes of the double-byte code pages the program meets.
-  bool IsLeadByte(unsigned char byte) override {
-    switch (code_page) {
-      case 932:
-        return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-      case 936:
-      case 949:
-      case 950:
-        return byte >= 0x81 && byte <= 0xFE;
-      default:
-        return false;
-    }
-  }
+  bool IsLeadByte(unsigned char byte) override { return IsLeadByteIn(code_page, byte); }
   // ASCII converts unit for unit; anything else becomes U+FFFD, which is all tests need.
   int AnsiToUtf16(const char* text, uint16_t* out, int characters) override {
     int n = static_cast<int>(strlen(text)) + 1;

@@ -103,7 +103,10 @@ Text MemoryView::ListEntry(int id, int index) {
 }
 
 void MemoryView::SetProgress(int id, int position) {
-  if (Control* c = Find(id)) c->progress = position;
+  if (Control* c = Find(id)) {
+    c->progress = position;
+    c->progress_history.push_back(position);
+  }
 }
 
 int MemoryView::Answer(unsigned type) {

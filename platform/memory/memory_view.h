@@ -33,6 +33,7 @@ class MemoryView : public DialogView {
     std::vector<Text> entries;
     int selection;
     int progress;
+    std::vector<int> progress_history;
   };
 
   MemoryView(const DialogTemplate& dialog_template, const Text& application_title);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "environment/section_tables.h"
+#include "tests/unit/text_printer.h"
 
 namespace {
 

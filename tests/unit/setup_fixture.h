@@ -13,6 +13,7 @@
 #include "platform/memory/memory_view.h"
 #include "platform/memory/profile_store.h"
 #include "platform/platform.h"
+#include "tests/unit/text_printer.h"
 
 // A setup dialog on the in-memory platform: English Windows 7 on x86, the program in C:\SETUP
 // beside SETUP.INI and MakeDisk.INI, started with C:\SETUP as its current directory.
