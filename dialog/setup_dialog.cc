@@ -7,6 +7,8 @@
 #include "dialog/views.h"
 #include "environment/paths.h"
 #include "environment/section_tables.h"
+#include "distribution/diskette_maker.h"
+#include "distribution/driver_copy.h"
 #include "install/install_command.h"
 #include "platform/disk.h"
 #include "platform/message_box.h"
@@ -228,6 +230,24 @@ void SetupDialog::OnInstall() {
   InstallContext context = {View(), platform_, application_->profile(), environment_, model_name_};
   RunInstallCommand(context);
 }
-void SetupDialog::OnMakeDiskette() {}
-void SetupDialog::OnBrowse() {}
-void SetupDialog::OnCopy() {}
+DistributionContext SetupDialog::Distribution() {
+  return DistributionContext{View(),          platform_,          application_->profile(),
+                             environment_,    program_folder_,    setup_ini_path_,
+                             makedisk_ini_path_, diskette_origin_, copy_os_section_,
+                             target_folder_,  copy_package_file_};
+}
+
+void SetupDialog::OnMakeDiskette() {
+  DistributionContext context = Distribution();
+  RunMakeDiskette(context);
+}
+
+void SetupDialog::OnBrowse() {
+  DistributionContext context = Distribution();
+  RunBrowse(context);
+}
+
+void SetupDialog::OnCopy() {
+  DistributionContext context = Distribution();
+  RunCopy(context);
+}

@@ -1,6 +1,7 @@
 #ifndef DIALOG_SETUP_DIALOG_H
 #define DIALOG_SETUP_DIALOG_H
 
+#include "distribution/distribution_context.h"
 #include "environment/detect_environment.h"
 #include "platform/dialog_framework.h"
 #include "platform/platform.h"
@@ -50,6 +51,7 @@ class SetupDialog : public FrameworkDialog {
   bool OnCommand(int id, int code) override;
 
  private:
+  DistributionContext Distribution();
   void SetEnglishTexts(const struct EnglishControlText* texts, int count);
   void ReadModelNameAndCaption();
   void FillGenerationList(int list_id, const char* prompt);

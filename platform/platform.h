@@ -6,6 +6,7 @@ class DiskInterface;
 class ProcessRunner;
 class ProfileFiles;
 class Spooler;
+class Shell;
 
 // Everything the program asks of the system, handed to the application object at start.
 struct Platform {
@@ -14,6 +15,7 @@ struct Platform {
   ProcessRunner* processes;
   ProfileFiles* profiles;
   Spooler* spooler;
+  Shell* shell;
 };
 
 #endif

@@ -24,6 +24,9 @@ class ProcessRunner {
   // installer's environment and current directory, and a STARTUPINFOA that is zero but for its
   // size and wShowWindow SW_SHOWDEFAULT (its flags stay 0). The thread handle is closed at once.
   virtual bool StartProgram(const char* program, Handle* process) { (void)program; (void)process; return false; }
+  // CreateProcessA of a program with a hidden main window (STARTF_USESHOWWINDOW, SW_HIDE) and
+  // otherwise default parameters; the thread handle is closed at once.
+  virtual bool StartHiddenProgram(const char* program, Handle* process) { (void)program; (void)process; return false; }
   // WaitForSingleObject on the process with the time-out.
   virtual WaitResult WaitForProgram(Handle process, unsigned milliseconds) { (void)process; (void)milliseconds; return kWaitFailed; }
   virtual void CloseProgram(Handle process) { (void)process; }

@@ -67,8 +67,8 @@ class MemorySystem : public SystemInfo {
 };
 
 // Records the programs started and the process exit. A started driver package is played by
-// a test's function (which may write the files a package would unpack); a test can make the
-// start fail with an error number, or script the waits.
+// a test's function, run when a wait first sees the program end (so its files appear only to a
+// caller that waits); a test can make the start fail with an error number, or script the waits.
 class MemoryProcesses : public ProcessRunner {
  public:
   // StartProgram's view of whether the program file exists; a missing one fails with 2, as
@@ -92,23 +92,35 @@ class MemoryProcesses : public ProcessRunner {
       last_error = 2;
       return false;
     }
-    if (package) package(program);
+    running = program;
     *process = this;
     return true;
   }
+  bool StartHiddenProgram(const char* program, Handle* process) override {
+    ++hidden_starts;
+    return StartProgram(program, process);
+  }
+  int hidden_starts = 0;
   WaitResult WaitForProgram(Handle process, unsigned milliseconds) override {
     (void)process;
     last_wait_ms = milliseconds;
     ++wait_calls;
-    if (waits.empty()) return kWaitEnded;
-    WaitResult result = waits.front();
-    waits.erase(waits.begin());
+    WaitResult result = kWaitEnded;
+    if (!waits.empty()) {
+      result = waits.front();
+      waits.erase(waits.begin());
+    }
+    if (result == kWaitEnded && !running.empty()) {
+      if (package) package(running.c_str());
+      running = Text();
+    }
     return result;
   }
   void CloseProgram(Handle process) override { (void)process; ++closed; }
   unsigned LastError() override { return last_error; }
   unsigned last_error = 0;
   unsigned last_wait_ms = 0;
+  Text running;  // the started program whose end no wait has seen yet
 
   struct Started {
     Text command_line;

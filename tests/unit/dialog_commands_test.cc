@@ -17,31 +17,34 @@ namespace {
 using DialogCommands = SetupFixture;
 
 TEST_F(DialogCommands, EnterRunsTheFocusedControlsOwnCommandExactlyOnce) {
+  const char* kAdvanced = "This function is not supported by this version.";
+  const char* kCopy = "Didn't select OS.\n\nPlease select OS.";  // Copy's first check
+  const char* kInstall = "Driver dosen't match your OS version.";  // no package here
   const struct {
     int control;
     std::vector<int> commands;  // that reached the routing table
-    size_t messages;
+    const char* message;        // the one message shown, or none
     size_t started;
     bool ended;
   } cases[] = {
-      {kButtonAdvanced, {}, 1, 0, false},      // Advanced, not Install
-      {kButtonOpenFolder, {}, 0, 1, false},    // printer folder once
-      {kButtonExit, {kButtonExit}, 0, 0, true},  // close request, then command 2
-      {kEditTargetFolder, {}, 0, 0, false},    // Copy, never Install
-      // Install runs and, without a driver package here, stops with its one message.
-      {kCheckDefaultPrinter, {kButtonInstall}, 1, 0, false},
-      {kCheckOpenFolder, {kButtonInstall}, 1, 0, false},
-      {kCheckTcpIpPort, {kButtonInstall}, 1, 0, false},
-      {kAddress, {kButtonInstall}, 1, 0, false},
-      {kButtonInstall, {kButtonInstall}, 1, 0, false},
-      {kButtonBack, {kButtonBack}, 0, 0, false},  // a push button sends its own command
+      {kButtonAdvanced, {}, kAdvanced, 0, false},
+      {kButtonOpenFolder, {}, nullptr, 1, false},
+      {kButtonExit, {kButtonExit}, nullptr, 0, true},  // close request, then command 2
+      {kEditTargetFolder, {}, kCopy, 0, false},         // Copy, never Install
+      {kCheckDefaultPrinter, {kButtonInstall}, kInstall, 0, false},
+      {kCheckOpenFolder, {kButtonInstall}, kInstall, 0, false},
+      {kCheckTcpIpPort, {kButtonInstall}, kInstall, 0, false},
+      {kAddress, {kButtonInstall}, kInstall, 0, false},
+      {kButtonInstall, {kButtonInstall}, kInstall, 0, false},
+      {kButtonBack, {kButtonBack}, nullptr, 0, false},  // a push button sends its own command
   };
   for (const auto& c : cases) {
     processes.started.clear();
     MemoryView& v = Start();
     PressKey(*dialog, c.control, kVkReturn);
     EXPECT_EQ(c.commands, dialog->commands) << c.control;
-    EXPECT_EQ(c.messages, v.messages().size()) << c.control;
+    ASSERT_EQ(c.message ? 1u : 0u, v.messages().size()) << c.control;
+    if (c.message) EXPECT_EQ(Text(c.message), v.messages()[0].text) << c.control;
     EXPECT_EQ(c.started, processes.started.size()) << c.control;
     EXPECT_EQ(c.ended, dialog->ended()) << c.control;
   }
