@@ -70,8 +70,9 @@ Bytes DropLastChar(Bytes s) {
 
 char FoldAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
-// Windows compares the names as Unicode text and folds ASCII letters only (Wine leaves
-// fullwidth, Greek and Cyrillic letters of code page 949 distinct, too).
+// Names match with ASCII letters folded only. Wine leaves the fullwidth, Greek and Cyrillic
+// letters of code page 949 distinct too (Windows may fold those; the program's names are
+// ASCII).
 bool SameName(Bytes a, Bytes b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); i += CharLength(a, i)) {

@@ -124,7 +124,8 @@ TEST_F(ProfileReadTest, EndsLinesAtCrLfOrEither) {
       {"CR alone", "[S]\rk=v\rz=last\r", "S", "z", "D", kBuffer, "last"},
       {"a CR inside a line ends it", "[S]\r\nk=a\rb=c\r\n", "S", "k", "D", kBuffer, "a"},
       {"the rest after that CR is a line", "[S]\r\nk=a\rb=c\r\n", "S", "b", "D", kBuffer, "c"},
-      {"blank lines and a UTF-8 mark", "\xEF\xBB\xBF[S]\r\n\r\n\n\rk=v", "S", "k", "D", kBuffer, "v"},
+      {"blank lines and a UTF-8 mark", "\xEF\xBB\xBF[S]\r\n\r\n\n\rk=v", "S", "k", "D", kBuffer,
+       "v"},
   });
 }
 
@@ -254,7 +255,8 @@ TEST(ProfileWriteTest, ChangesOnlyTheKeysLine) {
       {"replaces the value, keeps every other byte", mixed, "MAIN", "path", "new",
        "; setup settings\r\n\r\n[Main]   ; main part\nPath=new\n\n[Other]\r\nx=1"},
       {"adds a key after the section's last line, before the blank line", mixed, "Main", "Add",
-       "1", "; setup settings\r\n\r\n[Main]   ; main part\n  Path = old  \nAdd=1\r\n\n[Other]\r\nx=1"},
+       "1",
+       "; setup settings\r\n\r\n[Main]   ; main part\n  Path = old  \nAdd=1\r\n\n[Other]\r\nx=1"},
       {"a last line without a line break gets one", mixed, "Other", "y", "2",
        "; setup settings\r\n\r\n[Main]   ; main part\n  Path = old  \n\n[Other]\r\nx=1\r\ny=2\r\n"},
       {"a new section goes at the end", mixed, "New", "k", "v",

@@ -2,8 +2,10 @@
 // (GetPrivateProfileStringA, GetPrivateProfileIntA, WritePrivateProfileStringA), so that
 // compare-profiles.sh can hold our Linux reader and writer against Wine line by line.
 //
-//   profile_probe FILE QUERIES
+//   profile_probe FILE QUERIES [FILE QUERIES]...
 //
+// Each pair runs the queries of QUERIES on FILE and prints "== FILE" before the answers; one
+// process takes many pairs because starting a 32-bit program under Wine costs a minute here.
 // QUERIES holds one query a line, fields separated by tabs:
 //   get    SECTION KEY DEFAULT [BUFFER_SIZE]   (buffer size 4096 when left out)
 //   int    SECTION KEY DEFAULT
@@ -30,6 +32,8 @@ namespace probe {
 class ProbeTarget {
  public:
   virtual ~ProbeTarget() {}
+  // The profile file the following calls work on.
+  virtual void UseFile(const char* path) = 0;
   // Fills value with what the reader returned (every byte of it) and returns its return value.
   virtual int GetString(const char* section, const char* key, const char* default_value,
                         int buffer_size, std::string* value) = 0;
@@ -89,7 +93,9 @@ std::string Escape(const std::string& bytes) {
   return out;
 }
 
-std::string Show(const Field& field) { return field.is_null ? "(null)" : "\"" + Escape(field.bytes) + "\""; }
+std::string Show(const Field& field) {
+  return field.is_null ? "(null)" : "\"" + Escape(field.bytes) + "\"";
+}
 
 const char* Pointer(const Field& field) { return field.is_null ? nullptr : field.bytes.c_str(); }
 
@@ -141,13 +147,9 @@ bool ReadWholeFile(const char* path, std::string* bytes) {
   return true;
 }
 
-int Run(int argc, char** argv, ProbeTarget& target) {
-  std::string queries;
-  if (argc != 3 || !ReadWholeFile(argv[2], &queries)) {
-    fprintf(stderr, "usage: %s FILE QUERIES\n", argv[0]);
-    return 2;
-  }
-  int status = 0;
+// Runs every query of one queries file; false when a line was not a query.
+bool RunQueries(const std::string& queries, ProbeTarget& target) {
+  bool all_queries = true;
   size_t start = 0;
   while (start < queries.size()) {
     size_t end = queries.find('\n', start);
@@ -158,8 +160,27 @@ int Run(int argc, char** argv, ProbeTarget& target) {
     if (line.empty() || line[0] == '#') continue;
     if (!RunQuery(line, target)) {
       fprintf(stderr, "bad query: %s\n", Escape(line).c_str());
-      status = 2;
+      all_queries = false;
     }
+  }
+  return all_queries;
+}
+
+int Run(int argc, char** argv, ProbeTarget& target) {
+  if (argc < 3 || argc % 2 != 1) {
+    fprintf(stderr, "usage: %s FILE QUERIES [FILE QUERIES]...\n", argv[0]);
+    return 2;
+  }
+  int status = 0;
+  for (int i = 1; i + 1 < argc; i += 2) {
+    std::string queries;
+    if (!ReadWholeFile(argv[i + 1], &queries)) {
+      fprintf(stderr, "cannot read %s\n", argv[i + 1]);
+      return 2;
+    }
+    printf("== %s\n", argv[i]);
+    target.UseFile(argv[i]);
+    if (!RunQueries(queries, target)) status = 2;
   }
   fflush(stdout);
   return status;
@@ -168,6 +189,8 @@ int Run(int argc, char** argv, ProbeTarget& target) {
 }  // namespace probe
 
 #ifndef PROFILE_PROBE_DRIVER_ONLY
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 
 namespace {
@@ -176,7 +199,7 @@ namespace {
 // send them to the Windows folder.
 class WindowsProfiles : public probe::ProbeTarget {
  public:
-  explicit WindowsProfiles(const char* file) {
+  void UseFile(const char* file) override {
     char full[MAX_PATH];
     DWORD n = GetFullPathNameA(file, MAX_PATH, full, nullptr);
     path_ = (n > 0 && n < MAX_PATH) ? full : file;
@@ -204,7 +227,9 @@ class WindowsProfiles : public probe::ProbeTarget {
 }  // namespace
 
 int main(int argc, char** argv) {
-  WindowsProfiles profiles(argc > 1 ? argv[1] : "");
+  // Answers end in LF alone, as on Linux, so that the two outputs compare byte for byte.
+  _setmode(_fileno(stdout), _O_BINARY);
+  WindowsProfiles profiles;
   return probe::Run(argc, argv, profiles);
 }
 #endif
