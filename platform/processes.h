@@ -23,15 +23,15 @@ class ProcessRunner {
   // descriptor, inheritable) for process and thread, handles inherited, no creation flags, the
   // installer's environment and current directory, and a STARTUPINFOA that is zero but for its
   // size and wShowWindow SW_SHOWDEFAULT (its flags stay 0). The thread handle is closed at once.
-  virtual bool StartProgram(const char* program, Handle* process) { (void)program; (void)process; return false; }
+  virtual bool StartProgram(const char* program, Handle* process) = 0;
   // CreateProcessA of a program with a hidden main window (STARTF_USESHOWWINDOW, SW_HIDE) and
   // otherwise default parameters; the thread handle is closed at once.
-  virtual bool StartHiddenProgram(const char* program, Handle* process) { (void)program; (void)process; return false; }
+  virtual bool StartHiddenProgram(const char* program, Handle* process) = 0;
   // WaitForSingleObject on the process with the time-out.
-  virtual WaitResult WaitForProgram(Handle process, unsigned milliseconds) { (void)process; (void)milliseconds; return kWaitFailed; }
-  virtual void CloseProgram(Handle process) { (void)process; }
+  virtual WaitResult WaitForProgram(Handle process, unsigned milliseconds) = 0;
+  virtual void CloseProgram(Handle process) = 0;
   // The system error number of the last failed start.
-  virtual unsigned LastError() { return 0; }
+  virtual unsigned LastError() = 0;
 };
 
 #endif

@@ -30,10 +30,10 @@ class SystemInfo {
   // are recognised.
   virtual unsigned AnsiCodePage() = 0;
   // IsDBCSLeadByte: whether the byte begins a double-byte character in the ANSI code page.
-  virtual bool IsLeadByte(unsigned char byte) { (void)byte; return false; }
+  virtual bool IsLeadByte(unsigned char byte) = 0;
   // MultiByteToWideChar from the ANSI code page, NUL included, into at most `characters`
   // UTF-16 units; returns the units written, 0 when the text does not fit.
-  virtual int AnsiToUtf16(const char* text, uint16_t* out, int characters) { (void)text; (void)out; (void)characters; return 0; }
+  virtual int AnsiToUtf16(const char* text, uint16_t* out, int characters) = 0;
 };
 
 #endif

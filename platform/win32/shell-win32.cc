@@ -27,7 +27,12 @@ bool Win32Shell::BrowseForFolder(const char* title, Text* path) {
   browse.lpszTitle = title;
   // Shells older than 4.71 (edit box) and 5.0 (new style) ignore the flags they do not know.
   browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_EDITBOX | BIF_NEWDIALOGSTYLE;
+  browse.lParam = reinterpret_cast<LPARAM>(browse.hwndOwner);
+  // The new dialog style hosts OLE controls and needs OLE on the calling thread; without it the
+  // browser may come up without its folder tree.
+  bool ole = SUCCEEDED(OleInitialize(NULL));
   LPITEMIDLIST chosen = SHBrowseForFolderA(&browse);
+  if (ole) OleUninitialize();
   if (!chosen) return false;
   char folder[MAX_PATH] = "";
   BOOL is_path = SHGetPathFromIDListA(chosen, folder);

@@ -48,6 +48,7 @@ class Win32Processes : public ProcessRunner {
   unsigned StartCommand(const char* command_line, int show) override;
   void ExitProcess(int status) override;
   bool StartProgram(const char* program, Handle* process) override;
+  bool StartHiddenProgram(const char* program, Handle* process) override;
   WaitResult WaitForProgram(Handle process, unsigned milliseconds) override;
   void CloseProgram(Handle process) override;
   unsigned LastError() override { return last_error_; }
