@@ -53,15 +53,33 @@ apt_install() {
   $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$@" >/dev/null
 }
 
-command -v gcc >/dev/null 2>&1 || apt_install gcc libc6-dev
+i386_binfmt_entries() {   # enabled binfmt_misc entries (other than ours) that take i386 ELF
+  local f
+  [ -r "$BINFMT/status" ] || return 0
+  for f in "$BINFMT"/*; do
+    case ${f##*/} in register|status|"$ENTRY") continue ;; esac
+    grep -qx enabled "$f" 2>/dev/null || continue
+    grep -q '^magic 7f454c4601010100000000000000000002000300' "$f" 2>/dev/null && printf '%s\n' "${f##*/}"
+  done
+  return 0
+}
 
+# --- 1. Can this machine run 32-bit x86 code natively? ---------------------------------------
+# Quick answer first: with no binfmt_misc entry taking i386 ELF, running the 32-bit dynamic
+# loader tells (and needs nothing installed).
+if [ "${WINE32_FORCE_QEMU:-0}" != 1 ] && [ -x /lib/ld-linux.so.2 ] && [ -z "$(i386_binfmt_entries)" ] &&
+   [ ! -e "$BINFMT/$ENTRY" ] && /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
+  log "this machine runs 32-bit x86 code natively: nothing to do"
+  exit 0
+fi
+
+command -v gcc >/dev/null 2>&1 || apt_install gcc libc6-dev
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 
-# --- 1. Can this machine run 32-bit x86 code natively? ---------------------------------------
-# Jump to the kernel's 32-bit user code segment (0x23) and exit through int 0x80. The byte 0x48
-# is "dec %eax" in 32-bit mode but a REX prefix in 64-bit mode: exit status 42 only if the code
-# really ran as 32-bit code. Unlike running /lib/ld-linux.so.2 this is not fooled by binfmt_misc.
+# Otherwise (an emulator may be registered already) ask the CPU: jump to the kernel's 32-bit user
+# code segment (0x23) and exit through int 0x80. The byte 0x48 is "dec %eax" in 32-bit mode but a
+# REX prefix in 64-bit mode: exit status 42 only if the code really ran as 32-bit code.
 cat > "$WORK/native.c" <<'EOF'
 #include <string.h>
 #include <sys/mman.h>
@@ -88,25 +106,7 @@ int main(void)
 EOF
 gcc -O2 -o "$WORK/native" "$WORK/native.c"
 
-i386_binfmt_entries() {   # enabled binfmt_misc entries (other than ours) that take i386 ELF
-  local f
-  [ -r "$BINFMT/status" ] || return 0
-  for f in "$BINFMT"/*; do
-    case ${f##*/} in register|status|"$ENTRY") continue ;; esac
-    grep -qx enabled "$f" 2>/dev/null || continue
-    grep -q '^magic 7f454c4601010100000000000000000002000300' "$f" 2>/dev/null && printf '%s\n' "${f##*/}"
-  done
-  return 0
-}
-
-native=0
-if "$WORK/native" 2>/dev/null; then
-  native=1
-elif [ -x /lib/ld-linux.so.2 ] && [ -z "$(i386_binfmt_entries)" ] && [ ! -e "$BINFMT/$ENTRY" ] &&
-     /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
-  native=1
-fi
-if [ "$native" = 1 ] && [ "${WINE32_FORCE_QEMU:-0}" != 1 ]; then
+if "$WORK/native" 2>/dev/null && [ "${WINE32_FORCE_QEMU:-0}" != 1 ]; then
   log "this machine runs 32-bit x86 code natively: nothing to do"
   exit 0
 fi
