@@ -65,7 +65,7 @@ fi
 # The Wine prefix: the caller's, or a private one made once.
 
 export WINEDEBUG=${WINEDEBUG:--all}
-export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=;winedbg.exe=d}
 unset DISPLAY
 if [ -z "${WINEPREFIX:-}" ]; then
   export WINEPREFIX=$repo/build/wine/profile-prefix
