@@ -29,6 +29,11 @@
 //   close               WM_CLOSE to the dialog, as its close box sends
 //   wait-exit [MS]      waits for the program to end; prints its exit code
 //   shot FILE [dialog|box|screen]   saves a 24-bit BMP of the window (default dialog) or screen
+//   text ID VALUE       WM_SETTEXT of VALUE to the control (typing it into an edit)
+//   shot-when-visible ID FILE [MS]  a BMP of the dialog as the screen shows it while the
+//                       control is visible and drawn (the last such picture before the control
+//                       hides or a message box comes; no repaint is asked for, the program may be
+//                       busy); saves the dialog anyway, saying drawn=0, when there is none
 //   sleep MS            waits
 //   mark NAME           begins a section: one robot run can hold many scenarios
 // A failed step prints `error ...`, ends the program and skips the rest of its section; each
@@ -460,13 +465,16 @@ class Robot {
         step == "mark" || step == "start") {
       return 1;
     }
-    if (step == "key" || step == "check" || step == "select" || step == "version") return 2;
+    if (step == "key" || step == "check" || step == "select" || step == "version" ||
+        step == "text" || step == "shot-when-visible") {
+      return 2;
+    }
     return kUnknownStep;
   }
 
   static size_t OptionalOperandCount(const std::string& step) {
     return (step == "wait-dialog" || step == "box" || step == "wait-exit" || step == "shot" ||
-            step == "start")
+            step == "start" || step == "shot-when-visible")
                ? 1
                : 0;
   }
@@ -550,6 +558,10 @@ class Robot {
     if (step == "shot") return Shot(operands[0], operands.size() > 1 ? operands[1] : "dialog");
     if (step == "start") return Start(Wide(operands[0]), operands.size() > 1 ? Wide(operands[1]) : L"");
     if (step == "version") return SetVersion(operands[0], operands[1]);
+    if (step == "text") return SetControlText(operands[0], operands[1]);
+    if (step == "shot-when-visible") {
+      return ShotWhenVisible(operands[0], operands[1], TimeoutOperand(operands, 2));
+    }
     if (step == "sleep") {
       Sleep(TimeoutOperand(operands, 0));
       return true;
@@ -886,6 +898,72 @@ class Robot {
     if (picture.width <= 0 || !WriteBmp(Wide(file), picture)) return Fail("shot: cannot write " + file);
     Print("shot file=" + Quoted(Wide(file)) + " size=" + Number(picture.width) + "x" +
           Number(picture.height));
+    return true;
+  }
+
+  bool SetControlText(const std::string& id_text, const std::string& value) {
+    HWND control = Control("text", id_text);
+    if (!control) return false;
+    std::wstring text = Wide(value);
+    DWORD_PTR result = 0;
+    if (!SendWithTimeout(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), &result)) {
+      return Fail("text: the program did not answer");
+    }
+    if (!result) return Fail("text: the control refused the text");
+    return true;
+  }
+
+  // Watches the control without asking the program anything (it may be busy and not answer
+  // messages): once it is visible, the dialog's screen area is copied as it is, again and again,
+  // and the last copy in which the control's area is drawn (no longer of one colour) is kept, up
+  // to the moment the control hides or a message box comes. Without such a copy, the dialog is
+  // saved as it was then, and the line says drawn=0 (and seen-visible=0 when the control was
+  // never seen visible before the box, or MS passed). Only a program that ended or has no dialog
+  // fails the step.
+  bool ShotWhenVisible(const std::string& id_text, const std::string& file, DWORD timeout) {
+    HWND control = Control("shot-when-visible", id_text);
+    if (!control) return false;
+    DWORD start = GetTickCount();
+    bool seen = false;
+    bool drawn = false;
+    Picture kept;
+    for (;;) {
+      bool visible = IsWindowVisible(control) != FALSE;
+      if (visible) {
+        seen = true;
+        RECT area;
+        GetWindowRect(control, &area);
+        Picture part = CaptureScreen(area);
+        GetWindowRect(dialog_, &area);
+        Picture whole = CaptureScreen(area);
+        // Kept only when the control was still up, with no box over it, after the copy.
+        if (!IsUniform(part) && IsWindowVisible(control) && !FindMessageBox(process_id_)) {
+          kept = whole;
+          drawn = true;
+        } else if (!drawn) {
+          kept = whole;
+        }
+      } else if (seen) {
+        break;
+      }
+      if (HasExited()) {
+        if (kept.width > 0) break;
+        return Fail("shot-when-visible: the program ended first");
+      }
+      if (GetTickCount() - start > timeout || FindMessageBox(process_id_)) break;
+      Sleep(1);
+    }
+    if (kept.width <= 0) {
+      RECT area;
+      GetWindowRect(dialog_, &area);
+      kept = CaptureScreen(area);
+    }
+    if (kept.width <= 0 || !WriteBmp(Wide(file), kept)) {
+      return Fail("shot-when-visible: cannot write " + file);
+    }
+    Print("shot file=" + Quoted(Wide(file)) + " size=" + Number(kept.width) + "x" +
+          Number(kept.height) + " control=" + id_text + " seen-visible=" + Number(seen ? 1 : 0) +
+          " drawn=" + Number(drawn ? 1 : 0));
     return true;
   }
 
